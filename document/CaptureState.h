@@ -1,0 +1,21 @@
+#pragma once
+// The process-wide state through which a loaded photo reaches the analysis and
+// the view. Static storage, zero at start-up, never allocated or freed.
+
+#include "analysis/Capture.h"
+
+#include <array>
+#include <cstdint>
+
+struct CaptureState {
+  // 0 until the first photo is read, then 1 for the rest of the run.
+  std::int32_t photoLoaded = 0;
+  // Set by the view on the paint that creates its display font.
+  std::int32_t fontCreated = 0;
+  // The photo's first bytes from position 0, zeros after them; 4000..4999 are
+  // always zero.
+  std::array<std::uint8_t, kCaptureSize> captureBuffer{};
+};
+
+// Written only by the document's load routine (and fontCreated by the view).
+extern CaptureState captureState;
