@@ -12,9 +12,22 @@ ImageSize DefaultRenderSize() {
   return {kViewClientSize.width(), kViewClientSize.height()};
 }
 
+namespace {
+
+// Qt's own notes about its surroundings (no runtime folder, no display...)
+// mean nothing to the user of a command that only writes an image; its
+// critical messages still reach standard error.
+void QuietQtMessages(QtMsgType type, const QMessageLogContext&, const QString& message) {
+  if (type == QtCriticalMsg || type == QtFatalMsg)
+    std::fprintf(stderr, "tarvonel6-cli : %s\n", message.toLocal8Bit().constData());
+}
+
+}  // namespace
+
 int RunRender(const CliOptions& options, int& argc, char** argv) {
   // No display is needed to paint into an image.
   if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+  qInstallMessageHandler(QuietQtMessages);
   QGuiApplication application(argc, argv);
 
   if (!options.paths.empty()) {
