@@ -7,7 +7,7 @@
 #endif
 
 std::string HelpText() {
-  const ImageSize size = DefaultRenderSize();
+  const ImageSize size = kDefaultRenderSize;
   const std::string defaultSize = std::to_string(size.width) + "x" + std::to_string(size.height);
   return "Usage : tarvonel6-cli [--json] FICHIER...\n"
          "        tarvonel6-cli -0 [--json] < liste de chemins séparés par des octets nuls\n"

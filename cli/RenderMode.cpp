@@ -8,9 +8,8 @@
 
 #include <cstdio>
 
-ImageSize DefaultRenderSize() {
-  return {kViewClientSize.width(), kViewClientSize.height()};
-}
+static_assert(kDefaultRenderSize.width == kViewClientSize.width() &&
+              kDefaultRenderSize.height == kViewClientSize.height());
 
 namespace {
 
@@ -38,7 +37,7 @@ int RunRender(const CliOptions& options, int& argc, char** argv) {
       return 1;
     }
   }
-  const ImageSize size = options.renderSize.value_or(DefaultRenderSize());
+  const ImageSize size = options.renderSize.value_or(kDefaultRenderSize);
   const RenderError error = RenderView(options.renderOutput, QSize(size.width, size.height));
   if (error != RenderError::None) {
     std::fprintf(stderr, "tarvonel6-cli : %s : %s\n", options.renderOutput.c_str(),

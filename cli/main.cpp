@@ -4,7 +4,7 @@
 #include "CliOptions.h"
 #include "HelpText.h"
 #include "PathList.h"
-#include "RenderMode.h"
+#include "RenderLauncher.h"
 
 #include <cstdio>
 #include <string>
@@ -38,7 +38,7 @@ int main(int argc, char** argv) {
   switch (options.action) {
     case CliAction::Help: Print(stdout, HelpText()); return 0;
     case CliAction::Version: Print(stdout, VersionText()); return 0;
-    case CliAction::Render: return RunRender(options, argc, argv);
+    case CliAction::Render: return RunRenderProgram(argv);
     case CliAction::Analyse: break;
   }
   std::vector<std::string> paths;
