@@ -2,7 +2,10 @@
 // The framework's document: a path, a title and a modified mark, with the
 // steps every document goes through when a file is opened into it or a new
 // document is started. A concrete document overrides Serialize (and, if it
-// needs to, OnNewDocument and DeleteContents).
+// needs to, OnNewDocument and DeleteContents). A document is on the route of
+// commands, after its view.
+
+#include "framework/CCmdTarget.h"
 
 #include <string>
 
@@ -14,9 +17,9 @@ inline constexpr const char* kUntitledTitle = "sans nom";
 // The message shown when loading fails for a reason other than a file error.
 inline constexpr const char* kOpenFailedMessage = "L'ouverture du document a échoué.";
 
-class CDocument {
+class CDocument : public CCmdTarget {
  public:
-  virtual ~CDocument() = default;
+  ~CDocument() override = default;
 
   // Called by the new-document step: clears the contents and the modified
   // mark and empties the path. Returns false if the document cannot start.

@@ -1,19 +1,21 @@
 #pragma once
 // The base of views: a view paints itself with OnDraw on the device it is set
 // to, whose size is its client area. The window's view sets its widget; a
-// rendering sets an image.
+// rendering sets an image. A view is the first stop of a command that its
+// frame routes.
 
+#include "framework/CCmdTarget.h"
 #include "framework/CRect.h"
 
 class CDC;
 class QPaintDevice;
 
-class CView {
+class CView : public CCmdTarget {
  public:
   CView() = default;
   CView(const CView&) = delete;
   CView& operator=(const CView&) = delete;
-  virtual ~CView() = default;
+  ~CView() override = default;
 
   // Paints the whole view on pDC; called for every paint.
   virtual void OnDraw(CDC* pDC) = 0;
