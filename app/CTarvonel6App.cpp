@@ -1,0 +1,27 @@
+#include "CTarvonel6App.h"
+
+#include "app/CMainFrame.h"
+#include "document/CTarvonel6Doc.h"
+#include "framework/CSingleDocTemplate.h"
+#include "resources/ResourceIds.h"
+#include "view/CTarvonel6View.h"
+
+// Hosting ActiveX controls and giving dialogs a three-dimensional look have no
+// counterpart here (Qt's widgets take the desktop's style by themselves), so
+// start-up begins with the settings.
+bool CTarvonel6App::InitInstance() {
+  SetRegistryKey("Local AppWizard-Generated Applications");
+  LoadStdProfileSettings(1);
+
+  AddDocTemplate(std::make_unique<CSingleDocTemplate>(IDR_MAINFRAME, RuntimeClass<CTarvonel6Doc>(),
+                                                      RuntimeClass<CMainFrame>(),
+                                                      RuntimeClass<CTarvonel6View>()));
+
+  CCommandLineInfo cmdInfo;
+  ParseCommandLine(cmdInfo);
+  if (!ProcessShellCommand(cmdInfo)) return false;
+
+  m_pMainWnd->ShowWindow(SW_SHOW);
+  m_pMainWnd->UpdateWindow();
+  return true;
+}
