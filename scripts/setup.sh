@@ -7,7 +7,7 @@ packages=(
   build-essential cmake pkg-config
   libgtest-dev libbenchmark-dev
   qt6-base-dev fonts-liberation2
-  xvfb xdotool x11-utils hyperfine
+  xvfb xdotool x11-utils hyperfine libx11-dev time
 )
 
 missing=()
