@@ -1,6 +1,7 @@
 // The order of the steps and the points at which the report ends early, on
 // whole captures shaped like real photos.
 
+#include "tests/analysis/Analysers.h"
 #include "tests/analysis/SampleCaptures.h"
 #include "tests/analysis/TestCapture.h"
 
@@ -45,10 +46,7 @@ TEST(AnalyseCapture, StepsRunAndEndInOrder) {
        ShutterState::Found},
   };
   for (const auto& row : rows) {
-    const TestCapture capture = row.capture();
-    for (const Analyser& analyser : kAnalysers) {
-      SCOPED_TRACE(std::string(row.name) + " / " + analyser.name);
-      const PhotoReport report = analyser.analyse(capture.View());
+    ForEachAnalyser(row.capture().View(), row.name, [&](const PhotoReport& report) {
       EXPECT_EQ(report.modelFound, row.modelFound);
       EXPECT_EQ(report.serialState, row.serialState) << ToString(report.serialState);
       EXPECT_EQ(report.shutterState, row.shutterState) << ToString(report.shutterState);
@@ -57,7 +55,7 @@ TEST(AnalyseCapture, StepsRunAndEndInOrder) {
         EXPECT_EQ(report.shutterCount, 0u);
         EXPECT_EQ(report.shutterCountDecimal, "");
       }
-    }
+    });
   }
 }
 
@@ -79,10 +77,8 @@ TEST(AnalyseCapture, WholeReports) {
         ShutterState::Found, "00215d", 8541, "8541"}},
   };
   for (const auto& row : rows) {
-    for (const Analyser& analyser : kAnalysers) {
-      SCOPED_TRACE(std::string(row.name) + " / " + analyser.name);
-      EXPECT_EQ(analyser.analyse(row.capture().View()), row.expected);
-    }
+    ForEachAnalyser(row.capture().View(), row.name,
+                    [&](const PhotoReport& report) { EXPECT_EQ(report, row.expected); });
   }
 }
 
@@ -98,10 +94,8 @@ TEST(AnalyseCapture, NoModelGivesTheEmptyReport) {
       },
   };
   for (const auto& build : captures) {
-    for (const Analyser& analyser : kAnalysers) {
-      SCOPED_TRACE(analyser.name);
-      EXPECT_EQ(analyser.analyse(build().View()), PhotoReport{});
-    }
+    ForEachAnalyser(build().View(), "no model",
+                    [](const PhotoReport& report) { EXPECT_EQ(report, PhotoReport{}); });
   }
 }
 

@@ -3,6 +3,7 @@
 // overlaps are common) and over mutations of realistic captures. Fixed seeds:
 // a failure names the case that shows it, and reruns the same way.
 
+#include "analysis/AnalyseCapture.h"
 #include "analysis/CaptureSearch.h"
 #include "tests/analysis/SampleCaptures.h"
 #include "tests/analysis/TestCapture.h"

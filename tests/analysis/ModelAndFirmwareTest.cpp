@@ -2,6 +2,7 @@
 // bytes or a zero, and the first "V" of the 29 bytes after the model start.
 
 #include "analysis/ModelAndFirmware.h"
+#include "tests/analysis/Analysers.h"
 #include "tests/analysis/TestCapture.h"
 
 #include <gtest/gtest.h>
@@ -61,16 +62,13 @@ TEST(ModelAndFirmware, ModelTextAndFirmwareWindow) {
        ""},
   };
   for (const auto& row : rows) {
-    const TestCapture capture = row.capture();
-    for (const Analyser& analyser : kAnalysers) {
-      SCOPED_TRACE(std::string(row.name) + " / " + analyser.name);
-      const PhotoReport report = analyser.analyse(capture.View());
+    ForEachAnalyser(row.capture().View(), row.name, [&](const PhotoReport& report) {
       EXPECT_EQ(report.modelFound, row.modelFound);
       EXPECT_EQ(report.modelPosition, row.modelPosition);
       EXPECT_EQ(report.modelText, row.modelText);
       EXPECT_EQ(report.firmwareFound, row.firmwareFound);
       EXPECT_EQ(report.firmwareText, row.firmwareText);
-    }
+    });
   }
 }
 

@@ -1,6 +1,7 @@
 // The serial-number step: the way the model text chooses, the "NO=" and "PKG"
 // markers, the run of spaces before "PKG" and the JFIF test at position 6.
 
+#include "tests/analysis/Analysers.h"
 #include "tests/analysis/TestCapture.h"
 
 #include <gtest/gtest.h>
@@ -25,6 +26,17 @@ struct SerialRow {
   SerialState state;
   std::string serialText;
 };
+
+// Checks each row's serial state and text on both analyses.
+template <std::size_t N>
+void ExpectSerials(const SerialRow (&rows)[N]) {
+  for (const auto& row : rows) {
+    ForEachAnalyser(row.capture().View(), row.name, [&](const PhotoReport& report) {
+      EXPECT_EQ(report.serialState, row.state) << ToString(report.serialState);
+      EXPECT_EQ(report.serialText, row.serialText);
+    });
+  }
+}
 
 TEST(SerialNumber, TheWayTheModelChooses) {
   const SerialRow rows[] = {
@@ -61,15 +73,7 @@ TEST(SerialNumber, TheWayTheModelChooses) {
       {"model with a character after a zero is cut there",
        [] { return WithModel("NIKON D50\0X"sv); }, SerialState::NotGiven, ""},
   };
-  for (const auto& row : rows) {
-    const TestCapture capture = row.capture();
-    for (const Analyser& analyser : kAnalysers) {
-      SCOPED_TRACE(std::string(row.name) + " / " + analyser.name);
-      const PhotoReport report = analyser.analyse(capture.View());
-      EXPECT_EQ(report.serialState, row.state) << ToString(report.serialState);
-      EXPECT_EQ(report.serialText, row.serialText);
-    }
-  }
+  ExpectSerials(rows);
 }
 
 TEST(SerialNumber, PkgMarkerAndTheSpacesBeforeIt) {
@@ -101,15 +105,7 @@ TEST(SerialNumber, PkgMarkerAndTheSpacesBeforeIt) {
       {"near-misses PKH and PQG",
        [] { return WithModel("NIKON D3").Put(10, "PKH PQG pkg"); }, SerialState::NotGiven, ""},
   };
-  for (const auto& row : rows) {
-    const TestCapture capture = row.capture();
-    for (const Analyser& analyser : kAnalysers) {
-      SCOPED_TRACE(std::string(row.name) + " / " + analyser.name);
-      const PhotoReport report = analyser.analyse(capture.View());
-      EXPECT_EQ(report.serialState, row.state) << ToString(report.serialState);
-      EXPECT_EQ(report.serialText, row.serialText);
-    }
-  }
+  ExpectSerials(rows);
 }
 
 // Runs of spaces of every length around the 64-byte steps in which the fast
@@ -121,12 +117,10 @@ TEST(SerialNumber, SpaceRunsOfAnyLength) {
     capture.Put(pkg - run - 1, "x").Fill(pkg - run, run, ' ').Put(pkg, "PKG 1234567890");
     const std::string expected =
         (std::string(run, ' ') + "PKG 1234567890").substr(0, 20);
-    for (const Analyser& analyser : kAnalysers) {
-      SCOPED_TRACE(std::to_string(run) + " spaces / " + analyser.name);
-      const PhotoReport report = analyser.analyse(capture.View());
+    ForEachAnalyser(capture.View(), std::to_string(run) + " spaces", [&](const PhotoReport& report) {
       EXPECT_EQ(report.serialState, SerialState::FromPkgTag);
       EXPECT_EQ(report.serialText, expected);
-    }
+    });
   }
 }
 

@@ -2,6 +2,7 @@
 // big-endian (or least significant first in a little-endian entry), and the
 // hex and decimal texts.
 
+#include "tests/analysis/Analysers.h"
 #include "tests/analysis/SampleCaptures.h"
 #include "tests/analysis/TestCapture.h"
 
@@ -82,16 +83,13 @@ TEST(ShutterCount, EntryAndValueBytes) {
        [] { return WithModel(999).Put(997, {0xA7, 0x00}); }, ShutterState::Absent, "", 0, ""},
   };
   for (const auto& row : rows) {
-    const TestCapture capture = row.capture();
-    for (const Analyser& analyser : kAnalysers) {
-      SCOPED_TRACE(std::string(row.name) + " / " + analyser.name);
-      const PhotoReport report = analyser.analyse(capture.View());
+    ForEachAnalyser(row.capture().View(), row.name, [&](const PhotoReport& report) {
       ASSERT_EQ(report.serialState, SerialState::NotGiven);
       EXPECT_EQ(report.shutterState, row.state) << ToString(report.shutterState);
       EXPECT_EQ(report.shutterCountHex, row.hex);
       EXPECT_EQ(report.shutterCount, row.count);
       EXPECT_EQ(report.shutterCountDecimal, row.decimal);
-    }
+    });
   }
 }
 

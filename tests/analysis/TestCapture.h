@@ -1,12 +1,8 @@
 #pragma once
-// Building captures for the analysis tests: a zero-filled capture of any size
-// with chosen bytes put at chosen positions, and the two analyses (fast and
-// reference) that every behaviour is checked on.
+// Building captures for the analysis tests and benchmark: a zero-filled
+// capture of any size with chosen bytes put at chosen positions.
 
-#include "analysis/AnalyseCapture.h"
 #include "analysis/Capture.h"
-#include "analysis/PhotoReport.h"
-#include "tests/reference/ReferenceAnalysis.h"
 
 #include <cstdint>
 #include <initializer_list>
@@ -48,17 +44,4 @@ class TestCapture {
 
  private:
   std::vector<std::uint8_t> bytes_;
-};
-
-// One way of analysing a capture, named for test messages.
-struct Analyser {
-  const char* name;
-  PhotoReport (*analyse)(CaptureView);
-};
-
-// Every behaviour is checked on the fast analysis and on the reference that the
-// equivalence test trusts.
-inline constexpr Analyser kAnalysers[] = {
-    {"fast", AnalyseCapture},
-    {"reference", ReferenceAnalyseCapture},
 };
