@@ -7,13 +7,12 @@
 
 namespace {
 
-QString Key(std::string_view section, std::string_view entry) {
-  return QString::fromUtf8(section.data(), static_cast<qsizetype>(section.size())) + u'/' +
-         QString::fromUtf8(entry.data(), static_cast<qsizetype>(entry.size()));
-}
-
 QString Text(std::string_view text) {
   return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+QString Key(std::string_view section, std::string_view entry) {
+  return Text(section) + u'/' + Text(entry);
 }
 
 }  // namespace
@@ -21,78 +20,81 @@ QString Text(std::string_view text) {
 ProfileSettings::ProfileSettings(std::string organisation, std::string application)
     : organisation_(std::move(organisation)), application_(std::move(application)) {}
 
-// QSettings parses sections only when they are first read, so every key is
-// read here once to find a fault anywhere in the file.
-std::unique_ptr<QSettings> ProfileSettings::OpenForReading() const {
-  auto settings = std::make_unique<QSettings>(QSettings::NativeFormat, QSettings::UserScope,
-                                              Text(organisation_), Text(application_));
-  settings->allKeys();
-  if (settings->status() != QSettings::NoError) return nullptr;
-  return settings;
+ProfileSettings::~ProfileSettings() = default;
+
+// QSettings parses a section only when it is first read, so every key is read
+// here once to find a fault anywhere in the file.
+QSettings& ProfileSettings::Settings() const {
+  if (!settings_) {
+    settings_ = std::make_unique<QSettings>(QSettings::NativeFormat, QSettings::UserScope,
+                                            Text(organisation_), Text(application_));
+    settings_->allKeys();
+    unusable_ = settings_->status() != QSettings::NoError;
+  }
+  return *settings_;
 }
 
-std::unique_ptr<QSettings> ProfileSettings::OpenForWriting() {
-  auto settings = std::make_unique<QSettings>(QSettings::NativeFormat, QSettings::UserScope,
-                                              Text(organisation_), Text(application_));
-  settings->allKeys();
-  if (settings->status() == QSettings::FormatError) settings->clear();
-  return settings;
+// QSettings keeps reporting a fault once it has seen one, so after the empty
+// file is written a fresh object carries on from it.
+QSettings& ProfileSettings::SettingsForWriting() {
+  QSettings& settings = Settings();
+  if (unusable_ && settings.status() == QSettings::FormatError) {
+    settings.clear();
+    settings.sync();
+    settings_.reset();
+  }
+  return Settings();
 }
 
-bool ProfileSettings::Commit(QSettings& settings) {
+bool ProfileSettings::Commit() {
+  QSettings& settings = Settings();
   settings.sync();
   return settings.status() == QSettings::NoError;
 }
 
 int ProfileSettings::GetInt(std::string_view section, std::string_view entry,
                             int defaultValue) const {
-  const auto settings = OpenForReading();
-  if (!settings) return defaultValue;
+  const QVariant value = Settings().value(Key(section, entry));
   bool isNumber = false;
-  const int value = settings->value(Key(section, entry)).toInt(&isNumber);
-  return isNumber ? value : defaultValue;
+  const int number = value.toInt(&isNumber);
+  return !unusable_ && isNumber ? number : defaultValue;
 }
 
 std::string ProfileSettings::GetString(std::string_view section, std::string_view entry,
                                        std::string_view defaultValue) const {
-  const auto settings = OpenForReading();
-  const QVariant value = settings ? settings->value(Key(section, entry)) : QVariant();
-  if (value.typeId() != QMetaType::QString) return std::string(defaultValue);
+  const QVariant value = Settings().value(Key(section, entry));
+  if (unusable_ || value.typeId() != QMetaType::QString) return std::string(defaultValue);
   return value.toString().toStdString();
 }
 
 bool ProfileSettings::WriteInt(std::string_view section, std::string_view entry, int value) {
-  const auto settings = OpenForWriting();
-  settings->setValue(Key(section, entry), value);
-  return Commit(*settings);
+  SettingsForWriting().setValue(Key(section, entry), value);
+  return Commit();
 }
 
 bool ProfileSettings::WriteString(std::string_view section, std::string_view entry,
                                   std::string_view value) {
-  const auto settings = OpenForWriting();
-  settings->setValue(Key(section, entry), Text(value));
-  return Commit(*settings);
+  SettingsForWriting().setValue(Key(section, entry), Text(value));
+  return Commit();
 }
 
 bool ProfileSettings::ReplaceSection(
     std::string_view section, const std::vector<std::pair<std::string, std::string>>& entries) {
-  const auto settings = OpenForWriting();
-  settings->remove(Text(section));
-  for (const auto& [entry, value] : entries) settings->setValue(Key(section, entry), Text(value));
-  return Commit(*settings);
+  QSettings& settings = SettingsForWriting();
+  settings.remove(Text(section));
+  for (const auto& [entry, value] : entries) settings.setValue(Key(section, entry), Text(value));
+  return Commit();
 }
 
 // QDir::rmdir removes only an empty folder: exactly "if nothing else is left".
+// The settings object goes first, so that nothing writes the file again.
 bool ProfileSettings::DeleteAll() {
   const QString path = QString::fromStdString(FileName());
+  settings_.reset();
   QFile::remove(path);
   const QDir folder = QFileInfo(path).dir();
   folder.rmdir(folder.absolutePath());
   return !QFileInfo::exists(path);
 }
 
-std::string ProfileSettings::FileName() const {
-  const QSettings settings(QSettings::NativeFormat, QSettings::UserScope, Text(organisation_),
-                           Text(application_));
-  return settings.fileName().toStdString();
-}
+std::string ProfileSettings::FileName() const { return Settings().fileName().toStdString(); }

@@ -20,6 +20,7 @@ class QSettings;
 class ProfileSettings {
  public:
   ProfileSettings(std::string organisation, std::string application);
+  ~ProfileSettings();
 
   // The entry of section as a number; the default when it is missing or not a
   // number.
@@ -45,16 +46,21 @@ class ProfileSettings {
   std::string FileName() const;
 
  private:
-  // The settings as QSettings reads them; null when the file is unreadable or
-  // corrupt.
-  std::unique_ptr<QSettings> OpenForReading() const;
+  // The settings, opened on first use. QSettings parses a file once per
+  // process and reports a fault only to the object that parsed it, so one
+  // object serves every read and write, and whether the file was usable is
+  // noted when it opens.
+  QSettings& Settings() const;
 
-  // The settings ready to be changed; a corrupt file's contents are dropped.
-  std::unique_ptr<QSettings> OpenForWriting();
+  // The settings ready to be changed: a corrupt file is first replaced by an
+  // empty one.
+  QSettings& SettingsForWriting();
 
   // Writes the changes out; true when the file now holds them.
-  static bool Commit(QSettings& settings);
+  bool Commit();
 
   std::string organisation_;
   std::string application_;
+  mutable std::unique_ptr<QSettings> settings_;
+  mutable bool unusable_ = false;  // unreadable or corrupt when opened: read as defaults
 };
