@@ -11,6 +11,7 @@
 #include <QTimer>
 
 #include <cstdio>
+#include <optional>
 
 namespace {
 
@@ -48,7 +49,9 @@ int AfxRunApplication(CWinApp& app, std::vector<std::string> arguments) {
 }
 
 // Qt takes its own options (-platform, -style...) out of argv; the rest is
-// the program's command line, kept as bytes.
+// the program's command line, kept as bytes. The display is not probed
+// beforehand: a probe's extra connection can make an X server that has no
+// other client reset itself, which costs a start-up 150 ms.
 int AfxWinMain(int argc, char* argv[]) {
   CWinApp* app = AfxGetApp();
   if (app == nullptr) return kStartupFailedExitStatus;
@@ -56,7 +59,11 @@ int AfxWinMain(int argc, char* argv[]) {
     std::fprintf(stderr, "%s\n", message->c_str());
     return kStartupFailedExitStatus;
   }
-  QApplication qtApplication(argc, argv);
+  std::optional<QApplication> qtApplication;
+  {
+    DisplayConnectionGuard guard;
+    qtApplication.emplace(argc, argv);
+  }
   QApplication::setApplicationName(QString::fromStdString(app->AppName()));
   QApplication::setApplicationVersion(
       QString::fromStdString(VersionWithDots(ProgramVersion().fileVersion)));

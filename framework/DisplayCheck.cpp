@@ -1,38 +1,77 @@
 #include "DisplayCheck.h"
 
-#include <cstdlib>
+#include <QString>
+#include <QtGlobal>
 
-#include <X11/Xlib.h>
+#include <cstdio>
+#include <cstdlib>
+#include <vector>
 
 namespace {
 
 constexpr const char* kUseCli = " ; pour lire une photo sans fenêtre, utilisez tarvonel6-cli.";
 
-bool IsSet(const char* name) {
+const char* Variable(const char* name) {
   const char* value = std::getenv(name);
-  return value != nullptr && *value != '\0';
+  return value != nullptr && *value != '\0' ? value : nullptr;
 }
 
-// Opening and closing a connection costs about a millisecond.
-bool XDisplayAnswers() {
-  Display* display = XOpenDisplay(nullptr);
-  if (display == nullptr) return false;
-  XCloseDisplay(display);
-  return true;
+// Qt's notes held back by the guard, with the handler they go to.
+struct HeldNote {
+  QtMsgType type;
+  const char* file;
+  int line;
+  const char* function;
+  const char* category;
+  QString text;
+};
+std::vector<HeldNote> heldNotes;
+QtMessageHandler handlerBeforeGuard = nullptr;
+
+// A fatal note while the application object is made is Qt giving up on the
+// display; it would abort right after this returns.
+void HoldNote(QtMsgType type, const QMessageLogContext& context, const QString& text) {
+  if (type == QtFatalMsg) {
+    std::fprintf(stderr, "%s\n", UnreachableDisplayMessage().c_str());
+    std::_Exit(1);
+  }
+  heldNotes.push_back(
+      {type, context.file, context.line, context.function, context.category, text});
 }
 
 }  // namespace
 
 std::optional<std::string> MissingDisplayMessage() {
-  if (IsSet("QT_QPA_PLATFORM") || IsSet("WAYLAND_DISPLAY")) return std::nullopt;
-  if (!IsSet("DISPLAY")) {
-    return std::string("tarvonel6 : aucun écran disponible (ni DISPLAY, ni WAYLAND_DISPLAY, ni "
-                       "QT_QPA_PLATFORM)") +
-           kUseCli;
+  if (Variable("QT_QPA_PLATFORM") || Variable("WAYLAND_DISPLAY") || Variable("DISPLAY")) {
+    return std::nullopt;
   }
-  if (!XDisplayAnswers()) {
-    return std::string("tarvonel6 : l'écran « ") + std::getenv("DISPLAY") + " » ne répond pas" +
-           kUseCli;
+  return std::string("tarvonel6 : aucun écran disponible (ni DISPLAY, ni WAYLAND_DISPLAY, ni "
+                     "QT_QPA_PLATFORM)") +
+         kUseCli;
+}
+
+std::string UnreachableDisplayMessage() {
+  const char* display = Variable("QT_QPA_PLATFORM");
+  if (display == nullptr) display = Variable("WAYLAND_DISPLAY");
+  if (display == nullptr) display = Variable("DISPLAY");
+  return std::string("tarvonel6 : impossible d'ouvrir l'écran « ") + (display ? display : "") +
+         " »" + kUseCli;
+}
+
+DisplayConnectionGuard::DisplayConnectionGuard() {
+  heldNotes.clear();
+  handlerBeforeGuard = qInstallMessageHandler(HoldNote);
+}
+
+DisplayConnectionGuard::~DisplayConnectionGuard() {
+  qInstallMessageHandler(handlerBeforeGuard);
+  for (const HeldNote& note : heldNotes) {
+    if (handlerBeforeGuard != nullptr) {
+      const QMessageLogContext context(note.file, note.line, note.function, note.category);
+      handlerBeforeGuard(note.type, context, note.text);
+    } else {
+      std::fprintf(stderr, "%s\n", qPrintable(note.text));
+    }
   }
-  return std::nullopt;
+  heldNotes.clear();
 }

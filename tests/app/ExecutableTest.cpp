@@ -51,7 +51,7 @@ TEST(ExecutableTest, WithoutADisplayItSaysSoInOneLineAndEnds) {
   };
   const Row rows[] = {
       {"no display variable at all", {}, "aucun écran disponible"},
-      {"a display that does not answer", {"DISPLAY=:987"}, "« :987 »"},
+      {"a display that does not answer", {"DISPLAY=:987"}, "impossible d'ouvrir l'écran « :987 »"},
   };
   QTemporaryDir configHome;
   for (const Row& row : rows) {
