@@ -17,13 +17,8 @@ bool CDocument::OnNewDocument() {
 // The document is marked modified while it is being read, so that the open
 // sequence can tell a failed read (contents partly replaced) from a file that
 // could not even be opened (nothing touched). The file is closed on every path
-// out of here, by CFile's destructor.
-bool CDocument::OnOpenDocument(const std::string& fullPath) {
-  CFile file;
-  if (auto error = file.Open(fullPath)) {
-    ShowMessage(error->Message());
-    return false;
-  }
+// out of here.
+bool CDocument::OnOpenDocument(CFile& file) {
   DeleteContents();
   SetModifiedFlag(true);
   try {

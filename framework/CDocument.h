@@ -10,6 +10,7 @@
 #include <string>
 
 class CArchive;
+class CFile;
 
 // The title of a document that has no file.
 inline constexpr const char* kUntitledTitle = "sans nom";
@@ -25,10 +26,10 @@ class CDocument : public CCmdTarget {
   // mark and empties the path. Returns false if the document cannot start.
   virtual bool OnNewDocument();
 
-  // Called by the open sequence with the resolved full path: opens the file,
-  // lets Serialize load it (unless it is empty), closes it. Shows the message
-  // and returns false when the file cannot be opened or read.
-  virtual bool OnOpenDocument(const std::string& fullPath);
+  // Called by the open sequence with the file it has just opened: lets
+  // Serialize load it (unless it is empty), then closes it. Shows the message
+  // and returns false when the file cannot be read.
+  virtual bool OnOpenDocument(CFile& file);
 
   // Loads the document from, or stores it into, the archive's file.
   virtual void Serialize(CArchive& archive);

@@ -1,5 +1,8 @@
 #include "OpenSequence.h"
 
+#include "CFile.h"
+#include "MessageBox.h"
+
 #include <filesystem>
 #include <system_error>
 
@@ -38,19 +41,30 @@ std::string ResolveOpenPath(std::string_view pathAsGiven) {
   return error ? absolute.string() : resolved.string();
 }
 
-// The same resolved path as the open document reads nothing again; otherwise
-// the document opens the file and, on success, takes its path and title.
+// The file is opened first, so that its full path comes from the descriptor
+// in one call instead of a walk over every folder of the path; only a file
+// that cannot be opened is resolved by name. The same full path as the open
+// document's reads nothing again (whether or not the file opens now);
+// otherwise the document reads the file and, on success, takes its path and
+// title.
 bool OpenDocumentFile(CDocument& document, std::string_view pathAsGiven) {
-  const std::string fullPath = ResolveOpenPath(pathAsGiven);
-  if (!document.GetPathName().empty() && fullPath == document.GetPathName()) {
+  CFile file;
+  std::optional<CFileException> error = file.Open(std::string(StripQuotes(pathAsGiven)));
+  std::optional<std::string> fullPath = file.GetResolvedPath();
+  if (!fullPath) fullPath = ResolveOpenPath(pathAsGiven);
+  if (!document.GetPathName().empty() && *fullPath == document.GetPathName()) {
     return true;
   }
+  if (error) {
+    ShowMessage(CFileException(error->cause, *fullPath, error->osError).Message());
+    return false;
+  }
   const bool wasModified = document.IsModified();
-  if (!document.OnOpenDocument(fullPath)) {
+  if (!document.OnOpenDocument(file)) {
     RecoverFromFailedOpen(document, wasModified);
     return false;
   }
-  document.SetPathName(fullPath);
+  document.SetPathName(*fullPath);
   return true;
 }
 
