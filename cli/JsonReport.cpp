@@ -3,15 +3,19 @@
 #include "JsonText.h"
 #include "framework/Cp1252.h"
 
+#include <utility>
+
 namespace {
 
-// Builds one object key by key; the first key opens it.
+// Builds one object key by key; the first key opens it. Keys are this file's
+// own ASCII names and need no escaping.
 class JsonObject {
  public:
+  JsonObject() { out_.reserve(512); }
   void Key(std::string_view name) {
-    out_ += out_.empty() ? "{" : ",";
-    AppendJsonString(out_, name);
-    out_ += ':';
+    out_ += out_.empty() ? "{\"" : ",\"";
+    out_ += name;
+    out_ += "\":";
   }
   void Null(std::string_view name) {
     Key(name);
@@ -31,7 +35,10 @@ class JsonObject {
   }
   // A text from the photo: Windows-1252 bytes shown as their characters.
   void Photo(std::string_view name, std::string_view cp1252) { Utf8(name, Cp1252ToUtf8(cp1252)); }
-  std::string Close() { return out_ + "}\n"; }
+  std::string Close() {
+    out_ += "}\n";
+    return std::move(out_);
+  }
 
  private:
   std::string out_;

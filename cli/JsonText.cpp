@@ -35,11 +35,22 @@ void AppendEscapedControl(std::string& out, unsigned code) {
   out += kHex[code & 0xF];
 }
 
+// Whether the byte stands for itself inside a JSON string: printable ASCII
+// other than the quote and the backslash.
+bool IsPlain(char c) { return c >= 0x20 && c < 0x7F && c != '"' && c != '\\'; }
+
 }  // namespace
 
+// Runs of plain ASCII, the usual case for paths and photo texts, are copied
+// whole; every other byte is looked at on its own.
 void AppendJsonString(std::string& out, std::string_view text) {
   out += '"';
   for (std::size_t i = 0; i < text.size();) {
+    std::size_t plain = i;
+    while (plain < text.size() && IsPlain(text[plain])) ++plain;
+    out.append(text, i, plain - i);
+    i = plain;
+    if (i == text.size()) break;
     const std::size_t length = ValidSequenceLength(text, i);
     const auto lead = static_cast<std::uint8_t>(text[i]);
     if (length == 0) {
