@@ -6,6 +6,7 @@
 #include "framework/CView.h"
 #include "framework/CViewWidget.h"
 #include "framework/CWinApp.h"
+#include "framework/QtText.h"
 #include "resources/DocumentString.h"
 #include "resources/ResourceIds.h"
 #include "resources/StringTable.h"
@@ -19,10 +20,6 @@
 #include <algorithm>
 
 namespace {
-
-QString Text(std::string_view text) {
-  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 // A command's item as its update handler sees it: the command's action.
 class ActionCmdUI : public CCmdUI {
@@ -67,9 +64,9 @@ bool CFrameWnd::LoadFrame(unsigned resourceId, CCreateContext* context) {
   CREATESTRUCT cs;
   if (!PreCreateWindow(cs)) return false;
   appTitle_ = std::string(ParseDocumentString(LoadResourceString(resourceId)).windowTitle);
-  setWindowTitle(Text(appTitle_));
+  setWindowTitle(ToQString(appTitle_));
   if (const std::string_view icon = FindIconResource(resourceId); !icon.empty()) {
-    setWindowIcon(QIcon(Text(icon)));
+    setWindowIcon(QIcon(ToQString(icon)));
   }
   if (cs.x != CW_USEDEFAULT && cs.y != CW_USEDEFAULT) move(cs.x, cs.y);
   if (cs.cx != CW_USEDEFAULT && cs.cy != CW_USEDEFAULT) {
@@ -108,7 +105,7 @@ void CFrameWnd::InitialUpdateFrame(CDocument* document, bool makeVisible) {
 void CFrameWnd::OnUpdateFrameTitle() {
   const std::string title =
       document_ != nullptr ? document_->GetTitle() + " - " + appTitle_ : appTitle_;
-  setWindowTitle(Text(title));
+  setWindowTitle(ToQString(title));
 }
 
 void CFrameWnd::ShowWindow(int showCommand) {
@@ -164,8 +161,8 @@ QAction* CFrameWnd::GetCommandAction(unsigned id) {
   action = new QAction(this);
   action->setData(id);
   const std::string_view text = LoadResourceString(id);
-  action->setStatusTip(Text(StringPart(text, 0)));
-  action->setToolTip(Text(StringPart(text, 1)));
+  action->setStatusTip(ToQString(StringPart(text, 0)));
+  action->setToolTip(ToQString(StringPart(text, 1)));
   connect(action, &QAction::triggered, this, [this, id] { OnCmdMsg(id, CmdRequest::Execute, nullptr); });
   return action;
 }

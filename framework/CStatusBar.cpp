@@ -1,6 +1,7 @@
 #include "CStatusBar.h"
 
 #include "framework/CFrameWnd.h"
+#include "framework/QtText.h"
 #include "resources/ResourceIds.h"
 #include "resources/StringTable.h"
 
@@ -9,10 +10,6 @@
 #include <QLabel>
 
 namespace {
-
-QString Text(std::string_view text) {
-  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 bool IsLockKey(int key) {
   return key == Qt::Key_CapsLock || key == Qt::Key_NumLock || key == Qt::Key_ScrollLock;
@@ -63,7 +60,7 @@ bool CStatusBar::SetIndicators(std::span<const unsigned> ids) {
     if (id == ID_SEPARATOR) {
       addWidget(label, 1);
     } else {
-      const QString text = Text(LoadResourceString(id));
+      const QString text = ToQString(LoadResourceString(id));
       label->setFrameStyle(QFrame::Panel | QFrame::Sunken);
       label->setAlignment(Qt::AlignCenter);
       label->setText(text);
@@ -87,7 +84,7 @@ std::string CStatusBar::GetPaneText(int index) const {
 }
 
 void CStatusBar::SetPaneText(int index, std::string_view text) {
-  if (index >= 0 && index < GetCount()) panes_[index].label->setText(Text(text));
+  if (index >= 0 && index < GetCount()) panes_[index].label->setText(ToQString(text));
 }
 
 void CStatusBar::RefreshLockIndicators() {

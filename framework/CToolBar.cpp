@@ -1,6 +1,7 @@
 #include "CToolBar.h"
 
 #include "framework/CFrameWnd.h"
+#include "framework/QtText.h"
 #include "resources/ToolbarResource.h"
 
 #include <QAction>
@@ -20,7 +21,7 @@ constexpr int kButtonFrame = 7;
 
 // The bitmap with its button-face pixels made transparent.
 QImage LoadToolbarBitmap(std::string_view path) {
-  QImage image(QString::fromUtf8(path.data(), static_cast<qsizetype>(path.size())));
+  QImage image(ToQString(path));
   if (image.isNull()) return image;
   image = image.convertToFormat(QImage::Format_ARGB32);
   for (int y = 0; y < image.height(); ++y) {

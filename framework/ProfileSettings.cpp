@@ -1,5 +1,7 @@
 #include "ProfileSettings.h"
 
+#include "framework/QtText.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -7,12 +9,8 @@
 
 namespace {
 
-QString Text(std::string_view text) {
-  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
 QString Key(std::string_view section, std::string_view entry) {
-  return Text(section) + u'/' + Text(entry);
+  return ToQString(section) + u'/' + ToQString(entry);
 }
 
 }  // namespace
@@ -27,7 +25,7 @@ ProfileSettings::~ProfileSettings() = default;
 QSettings& ProfileSettings::Settings() const {
   if (!settings_) {
     settings_ = std::make_unique<QSettings>(QSettings::NativeFormat, QSettings::UserScope,
-                                            Text(organisation_), Text(application_));
+                                            ToQString(organisation_), ToQString(application_));
     settings_->allKeys();
     unusable_ = settings_->status() != QSettings::NoError;
   }
@@ -74,15 +72,15 @@ bool ProfileSettings::WriteInt(std::string_view section, std::string_view entry,
 
 bool ProfileSettings::WriteString(std::string_view section, std::string_view entry,
                                   std::string_view value) {
-  SettingsForWriting().setValue(Key(section, entry), Text(value));
+  SettingsForWriting().setValue(Key(section, entry), ToQString(value));
   return Commit();
 }
 
 bool ProfileSettings::ReplaceSection(
     std::string_view section, const std::vector<std::pair<std::string, std::string>>& entries) {
   QSettings& settings = SettingsForWriting();
-  settings.remove(Text(section));
-  for (const auto& [entry, value] : entries) settings.setValue(Key(section, entry), Text(value));
+  settings.remove(ToQString(section));
+  for (const auto& [entry, value] : entries) settings.setValue(Key(section, entry), ToQString(value));
   return Commit();
 }
 

@@ -3,6 +3,7 @@
 #include "framework/CFrameWnd.h"
 #include "framework/CWinApp.h"
 #include "framework/MessageBox.h"
+#include "framework/QtText.h"
 #include "resources/ResourceIds.h"
 #include "resources/StringTable.h"
 
@@ -18,8 +19,7 @@ void ShowMessageBox(std::string_view utf8Text, MessageIcon icon) {
                        ? app->m_pMainWnd
                        : nullptr;
   QMessageBox box(icon == MessageIcon::Exclamation ? QMessageBox::Warning : QMessageBox::Information,
-                  QString::fromStdString(caption),
-                  QString::fromUtf8(utf8Text.data(), static_cast<qsizetype>(utf8Text.size())),
+                  ToQString(caption), ToQString(utf8Text),
                   QMessageBox::Ok, owner);
   box.exec();
 }
