@@ -18,6 +18,7 @@
 
 #include "framework/CCmdUI.h"
 
+#include <functional>
 #include <span>
 #include <type_traits>
 
@@ -30,11 +31,12 @@ enum class CmdRequest {
   Probe,    // only say whether a command handler exists
 };
 
-// One line of a message map: a command handler or an update handler for id.
+// One line of a message map: a command handler or an update handler for id,
+// called on the object whose map holds the line.
 struct MessageMapEntry {
   unsigned id;
-  void (CCmdTarget::*onCommand)() = nullptr;
-  void (CCmdTarget::*onUpdate)(CCmdUI*) = nullptr;
+  std::function<void(CCmdTarget&)> onCommand;
+  std::function<void(CCmdTarget&, CCmdUI*)> onUpdate;
 };
 
 // A class's table and the map of its base class (null at the root).
@@ -45,16 +47,19 @@ struct MessageMap {
 
 // The line "command id runs handler".
 template <class T>
-constexpr MessageMapEntry OnCommand(unsigned id, void (T::*handler)()) {
+MessageMapEntry OnCommand(unsigned id, void (T::*handler)()) {
   static_assert(std::is_base_of_v<CCmdTarget, T>);
-  return MessageMapEntry{id, static_cast<void (CCmdTarget::*)()>(handler), nullptr};
+  return MessageMapEntry{id, [handler](CCmdTarget& target) { (static_cast<T&>(target).*handler)(); },
+                         nullptr};
 }
 
 // The line "the item of command id is brought up to date by handler".
 template <class T>
-constexpr MessageMapEntry OnUpdateCommandUI(unsigned id, void (T::*handler)(CCmdUI*)) {
+MessageMapEntry OnUpdateCommandUI(unsigned id, void (T::*handler)(CCmdUI*)) {
   static_assert(std::is_base_of_v<CCmdTarget, T>);
-  return MessageMapEntry{id, nullptr, static_cast<void (CCmdTarget::*)(CCmdUI*)>(handler)};
+  return MessageMapEntry{
+      id, nullptr,
+      [handler](CCmdTarget& target, CCmdUI* ui) { (static_cast<T&>(target).*handler)(ui); }};
 }
 
 class CCmdTarget {
@@ -69,11 +74,11 @@ class CCmdTarget {
       for (const MessageMapEntry& entry : map->entries) {
         if (entry.id != id) continue;
         if (request == CmdRequest::Update && entry.onUpdate != nullptr) {
-          (this->*entry.onUpdate)(ui);
+          entry.onUpdate(*this, ui);
           return true;
         }
         if (request != CmdRequest::Update && entry.onCommand != nullptr) {
-          if (request == CmdRequest::Execute) (this->*entry.onCommand)();
+          if (request == CmdRequest::Execute) entry.onCommand(*this);
           return true;
         }
       }
