@@ -9,6 +9,7 @@ class CCmdUI {
   explicit CCmdUI(unsigned id) : id_(id) {}
   virtual ~CCmdUI() = default;
 
+  // The command the item stands for.
   unsigned GetID() const { return id_; }
 
   // Enables or greys out the item.
@@ -26,6 +27,7 @@ class CCmdUI {
   void DoUpdate(CCmdTarget& target, bool disableIfNoHandler);
 
  protected:
+  // What enabling and checking mean for the kind of item (an action, a pane).
   virtual void ApplyEnable(bool on) = 0;
   virtual void ApplyCheck(int check) = 0;
 

@@ -29,6 +29,7 @@ class CControlBar {
   // Makes the frame forget the bar.
   virtual ~CControlBar();
 
+  // The bar's control id: the id of the command that shows and hides it.
   unsigned GetDlgCtrlID() const { return id_; }
 
   // The bar as a widget, to show, hide and place.

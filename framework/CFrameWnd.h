@@ -103,6 +103,8 @@ class CFrameWnd : public QMainWindow, public CCmdTarget {
   // called whenever the event loop goes idle.
   void OnIdleUpdateCmdUI();
 
+  // The view, the widget it paints on, and the document it shows; null
+  // before OnCreate and the first new-document or open step.
   CView* GetActiveView() const;
   QWidget* GetViewWidget() const;
   CDocument* GetActiveDocument() const { return document_; }

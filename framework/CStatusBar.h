@@ -31,6 +31,7 @@ class CStatusBar : public QStatusBar, public CControlBar {
   // no string.
   bool SetIndicators(std::span<const unsigned> ids);
 
+  // The number of panes, and the id of pane index (0 for the message pane).
   int GetCount() const { return static_cast<int>(panes_.size()); }
   unsigned GetItemID(int index) const;
 
