@@ -7,6 +7,16 @@
 // accelerators all share this id.
 inline constexpr unsigned IDR_MAINFRAME = 128;
 
+// Dialog templates.
+inline constexpr unsigned IDD_ABOUTBOX = 100;
+inline constexpr unsigned IDD_USAGE = 143;
+
+// Controls of a dialog: its OK and Cancel buttons, and "no id" for controls
+// that nothing refers to. OK and Cancel are also what a dialog returns.
+inline constexpr int IDOK = 1;
+inline constexpr int IDCANCEL = 2;
+inline constexpr int IDC_STATIC = -1;
+
 // Commands.
 inline constexpr unsigned ID_FILE_NEW = 57600;
 inline constexpr unsigned ID_FILE_OPEN = 57601;

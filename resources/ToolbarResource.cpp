@@ -1,5 +1,6 @@
 #include "ToolbarResource.h"
 
+#include "FindById.h"
 #include "ResourceIds.h"
 
 namespace {
@@ -22,16 +23,9 @@ constexpr IconRow kIcons[] = {
 
 }  // namespace
 
-const ToolbarResource* FindToolbarResource(unsigned id) {
-  for (const ToolbarResource& toolbar : kToolbars) {
-    if (toolbar.id == id) return &toolbar;
-  }
-  return nullptr;
-}
+const ToolbarResource* FindToolbarResource(unsigned id) { return FindById(kToolbars, id); }
 
 std::string_view FindIconResource(unsigned id) {
-  for (const IconRow& icon : kIcons) {
-    if (icon.id == id) return icon.path;
-  }
-  return {};
+  const IconRow* icon = FindById(kIcons, id);
+  return icon != nullptr ? icon->path : std::string_view{};
 }
