@@ -58,6 +58,8 @@ bool CStatusBar::SetIndicators(std::span<const unsigned> ids) {
   for (unsigned id : ids) {
     auto* label = new QLabel(this);
     if (id == ID_SEPARATOR) {
+      // A long prompt is cut at the pane's edge rather than widening the window.
+      label->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
       addWidget(label, 1);
     } else {
       const QString text = ToQString(LoadResourceString(id));
