@@ -1,7 +1,7 @@
 #pragma once
 // The application: prepares the settings, ties the photo document, the main
 // frame and the result view together in one template, handles the command
-// line and shows the window.
+// line and shows the window. It answers the About, New and Open commands.
 
 #include "framework/CWinApp.h"
 
@@ -10,6 +10,14 @@ class CTarvonel6App : public CWinApp {
   CTarvonel6App() = default;
 
   // Start-up, in order: settings key, settings, template, command line, then
-  // the window shown and painted at once. False when the program must end.
+  // the window shown and painted at once, ready to take dropped files. False
+  // when the program must end.
   bool InitInstance() override;
+
+  // The About command (menu, toolbar): shows the About dialog.
+  void OnAppAbout();
+
+ protected:
+  static const MessageMap* ThisMessageMap();
+  const MessageMap* GetMessageMap() const override { return ThisMessageMap(); }
 };

@@ -1,6 +1,8 @@
 #include "CFrameWnd.h"
 
+#include "framework/CAcceleratorTable.h"
 #include "framework/CDocument.h"
+#include "framework/CMenu.h"
 #include "framework/CStatusBar.h"
 #include "framework/CToolBar.h"
 #include "framework/CView.h"
@@ -14,10 +16,16 @@
 
 #include <QAbstractEventDispatcher>
 #include <QAction>
+#include <QDropEvent>
+#include <QFile>
 #include <QIcon>
+#include <QMimeData>
 #include <QStatusTipEvent>
+#include <QTimer>
+#include <QUrl>
 
 #include <algorithm>
+#include <optional>
 
 namespace {
 
@@ -37,6 +45,27 @@ class ActionCmdUI : public CCmdUI {
   QAction* action_;
 };
 
+// A command's item as the last check before running it sees it: only
+// whether it is enabled.
+class EnabledCmdUI : public CCmdUI {
+ public:
+  using CCmdUI::CCmdUI;
+  bool enabled = true;
+
+ protected:
+  void ApplyEnable(bool on) override { enabled = on; }
+  void ApplyCheck(int) override {}
+};
+
+// The first item of a drag, when it is a file on this machine: its path in
+// the system's encoding.
+std::optional<std::string> DraggedLocalFile(const QMimeData* data) {
+  if (data == nullptr || !data->hasUrls()) return std::nullopt;
+  const QList<QUrl> urls = data->urls();
+  if (urls.isEmpty() || !urls.front().isLocalFile()) return std::nullopt;
+  return QFile::encodeName(urls.front().toLocalFile()).toStdString();
+}
+
 }  // namespace
 
 CFrameWnd::CFrameWnd() {
@@ -54,6 +83,8 @@ const MessageMap* CFrameWnd::ThisMessageMap() {
       OnUpdateCommandUI(ID_VIEW_TOOLBAR, &CFrameWnd::OnUpdateViewToolBar),
       OnCommand(ID_VIEW_STATUS_BAR, &CFrameWnd::OnViewStatusBar),
       OnUpdateCommandUI(ID_VIEW_STATUS_BAR, &CFrameWnd::OnUpdateViewStatusBar),
+      OnUpdateCommandUI(ID_NEXT_PANE, &CFrameWnd::OnUpdateNextPaneMenu),
+      OnUpdateCommandUI(ID_PREV_PANE, &CFrameWnd::OnUpdateNextPaneMenu),
   };
   static const MessageMap map{nullptr, entries};
   return &map;
@@ -68,6 +99,8 @@ bool CFrameWnd::LoadFrame(unsigned resourceId, CCreateContext* context) {
   if (const std::string_view icon = FindIconResource(resourceId); !icon.empty()) {
     setWindowIcon(QIcon(ToQString(icon)));
   }
+  LoadMenuBar(*this, resourceId);
+  LoadAccelTable(*this, resourceId);
   if (cs.x != CW_USEDEFAULT && cs.y != CW_USEDEFAULT) move(cs.x, cs.y);
   if (cs.cx != CW_USEDEFAULT && cs.cy != CW_USEDEFAULT) {
     resize(cs.cx, cs.cy);
@@ -163,8 +196,21 @@ QAction* CFrameWnd::GetCommandAction(unsigned id) {
   const std::string_view text = LoadResourceString(id);
   action->setStatusTip(ToQString(StringPart(text, 0)));
   action->setToolTip(ToQString(StringPart(text, 1)));
-  connect(action, &QAction::triggered, this, [this, id] { OnCmdMsg(id, CmdRequest::Execute, nullptr); });
+  connect(action, &QAction::triggered, this, [this, id] { ExecuteCommand(id); });
   return action;
+}
+
+// Items are brought up to date when the event loop goes idle, so an item
+// may still look enabled a moment after its command was disabled: the
+// command is checked once more here, as a key can run it at any moment.
+void CFrameWnd::ExecuteCommand(unsigned id) {
+  if (IsCommandEnabled(id)) OnCmdMsg(id, CmdRequest::Execute, nullptr);
+}
+
+bool CFrameWnd::IsCommandEnabled(unsigned id) {
+  EnabledCmdUI ui(id);
+  ui.DoUpdate(*this, true);
+  return ui.enabled;
 }
 
 void CFrameWnd::OnIdleUpdateCmdUI() {
@@ -193,6 +239,33 @@ void CFrameWnd::OnUpdateViewToolBar(CCmdUI* ui) { OnUpdateControlBarMenu(ui); }
 void CFrameWnd::OnViewStatusBar() { OnBarCheck(ID_VIEW_STATUS_BAR); }
 void CFrameWnd::OnUpdateViewStatusBar(CCmdUI* ui) { OnUpdateControlBarMenu(ui); }
 
+void CFrameWnd::OnUpdateNextPaneMenu(CCmdUI* ui) { ui->Enable(false); }
+
+void CFrameWnd::DragAcceptFiles(bool accept) { setAcceptDrops(accept); }
+
+void CFrameWnd::dragEnterEvent(QDragEnterEvent* event) {
+  if (DraggedLocalFile(event->mimeData())) {
+    event->acceptProposedAction();
+  } else {
+    event->ignore();
+  }
+}
+
+// Several files: the first one opens. The open waits until the drop is over,
+// so that an error message does not hold up the program the file came from.
+void CFrameWnd::dropEvent(QDropEvent* event) {
+  const std::optional<std::string> path = DraggedLocalFile(event->mimeData());
+  if (!path) {
+    event->ignore();
+    return;
+  }
+  event->acceptProposedAction();
+  activateWindow();
+  QTimer::singleShot(0, this, [path = *path] {
+    if (CWinApp* app = AfxGetApp()) app->OpenDocumentFile(path);
+  });
+}
+
 void CFrameWnd::OnBarCheck(unsigned id) {
   if (CControlBar* bar = GetControlBar(id)) ShowControlBar(bar, !bar->IsVisible());
 }
@@ -205,7 +278,9 @@ void CFrameWnd::OnUpdateControlBarMenu(CCmdUI* ui) {
   if (bar != nullptr) ui->SetCheck(bar->IsVisible() ? 1 : 0);
 }
 
-// An empty prompt (the pointer left a button) brings back the idle message.
+// Prompts of the toolbar's buttons: an empty one (the pointer left a button)
+// brings back the idle message. The menus' prompts never come here: the menu
+// bar keeps them (CMenu.cpp).
 bool CFrameWnd::event(QEvent* event) {
   switch (event->type()) {
     case QEvent::StatusTip: {

@@ -52,9 +52,10 @@ class CFrameWnd : public QMainWindow, public CCmdTarget {
   CFrameWnd();
   ~CFrameWnd() override;
 
-  // Creates the window: PreCreateWindow, then its place, size, icon and
-  // title from resource resourceId, then OnCreate with context. False when
-  // PreCreateWindow or OnCreate refuses; the frame is then to be destroyed.
+  // Creates the window: PreCreateWindow, then its place, size, icon, title,
+  // menu bar and accelerator keys from resource resourceId, then OnCreate
+  // with context. False when PreCreateWindow or OnCreate refuses; the frame
+  // is then to be destroyed.
   bool LoadFrame(unsigned resourceId, CCreateContext* context);
 
   // Lets a frame class change the creation parameters; false stops the
@@ -96,8 +97,15 @@ class CFrameWnd : public QMainWindow, public CCmdTarget {
   void SetMessageText(std::string_view text);
 
   // The action of command id, made on first request with the command's
-  // prompt as status tip and its tooltip; triggering it routes the command.
+  // prompt as status tip and its tooltip; triggering it runs ExecuteCommand.
   QAction* GetCommandAction(unsigned id);
+
+  // Runs command id along the route, unless its update handler (or the lack
+  // of any handler) has it disabled at this moment.
+  void ExecuteCommand(unsigned id);
+
+  // Whether command id is enabled now: what its item would show.
+  bool IsCommandEnabled(unsigned id);
 
   // Brings every command's action up to date through its update handler;
   // called whenever the event loop goes idle.
@@ -113,11 +121,19 @@ class CFrameWnd : public QMainWindow, public CCmdTarget {
   // application.
   bool OnCmdMsg(unsigned id, CmdRequest request, CCmdUI* ui) override;
 
+  // Lets the user drop a file from the desktop on the window to open it, as
+  // the open command would.
+  void DragAcceptFiles(bool accept = true);
+
   // The framework's handlers for showing and hiding the two bars.
   void OnViewToolBar();
   void OnUpdateViewToolBar(CCmdUI* ui);
   void OnViewStatusBar();
   void OnUpdateViewStatusBar(CCmdUI* ui);
+
+  // The keys that move to the next or previous pane of a split window: the
+  // frame's view is never split, so they stay disabled.
+  void OnUpdateNextPaneMenu(CCmdUI* ui);
 
   // Called by CControlBar.
   void AddControlBar(CControlBar* bar);
@@ -130,6 +146,11 @@ class CFrameWnd : public QMainWindow, public CCmdTarget {
   // Puts prompts into the message pane; fits the outer size once the window
   // system reports the frame's borders.
   bool event(QEvent* event) override;
+
+  // A drag over the window is welcome when its first item is a local file;
+  // a drop opens that file once the drop has ended.
+  void dragEnterEvent(QDragEnterEvent* event) override;
+  void dropEvent(QDropEvent* event) override;
 
  private:
   // Toggles the bar with control id.

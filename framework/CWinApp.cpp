@@ -1,5 +1,6 @@
 #include "CWinApp.h"
 
+#include "framework/CFileDialog.h"
 #include "framework/CFrameWnd.h"
 #include "framework/CRecentFileList.h"
 #include "framework/CSingleDocTemplate.h"
@@ -145,6 +146,27 @@ CDocument* CWinApp::OpenDocumentFile(std::string_view path, bool makeVisible) {
 
 void CWinApp::OnFileNew() {
   if (docTemplate_) docTemplate_->OpenDocumentFile(std::nullopt, true);
+}
+
+void CWinApp::OnFileOpen() {
+  if (const std::optional<std::string> path = DoPromptFileName(AFX_IDS_OPENFILE)) {
+    OpenDocumentFile(*path);
+  }
+}
+
+// The "all files" entry matches any name, with or without a dot.
+std::optional<std::string> CWinApp::DoPromptFileName(unsigned titleId) {
+  std::vector<FileFilter> filters;
+  if (docTemplate_) {
+    const DocumentString& fields = docTemplate_->GetDocString();
+    if (!fields.filterName.empty() && !fields.filterExt.empty()) {
+      filters.push_back({std::string(fields.filterName), "*" + std::string(fields.filterExt)});
+    }
+  }
+  filters.push_back({std::string(LoadResourceString(AFX_IDS_ALLFILTER)), "*"});
+  CFileDialog dialog(std::string(LoadResourceString(titleId)), std::move(filters), m_pMainWnd);
+  if (dialog.DoModal() != IDOK) return std::nullopt;
+  return dialog.GetPathName();
 }
 
 void CWinApp::OnAppExit() {

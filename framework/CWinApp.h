@@ -9,6 +9,7 @@
 #include "framework/CCommandLineInfo.h"
 
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -95,6 +96,16 @@ class CWinApp : public CCmdTarget {
 
   // The new-document step through the template.
   void OnFileNew();
+
+  // The open command: the open dialog, then the chosen file through the
+  // template's open sequence, as a file named on the command line. Cancel
+  // does nothing.
+  void OnFileOpen();
+
+  // Shows the open dialog titled with string titleId, offering the
+  // template's file type (when its document string names one) and then any
+  // file. Returns the chosen file's full path, or nothing after Cancel.
+  std::optional<std::string> DoPromptFileName(unsigned titleId);
 
   // The quit command: closes the main window, which ends the event loop.
   void OnAppExit();

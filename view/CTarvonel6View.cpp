@@ -1,9 +1,12 @@
 #include "CTarvonel6View.h"
 
 #include "analysis/AnalyseCapture.h"
+#include "app/CUsageDlg.h"
 #include "document/CaptureState.h"
 #include "framework/CBrush.h"
+#include "framework/CCmdUI.h"
 #include "framework/CDC.h"
+#include "resources/ResourceIds.h"
 #include "view/ReportLayout.h"
 
 #include <cstring>
@@ -46,6 +49,25 @@ void PaintTexts(CDC* pDC, const std::vector<PlacedText>& texts, std::optional<Rg
 }  // namespace
 
 CTarvonel6View::~CTarvonel6View() { m_displayFont.DeleteObject(); }
+
+const MessageMap* CTarvonel6View::ThisMessageMap() {
+  static const MessageMapEntry entries[] = {
+      OnCommand(ID_USAGE, &CTarvonel6View::OnUsage),
+      OnUpdateCommandUI(ID_USAGE, &CTarvonel6View::OnUpdateUsage),
+      OnUpdateCommandUI(ID_FILE_OPEN, &CTarvonel6View::OnUpdateFileOpen),
+  };
+  static const MessageMap map{nullptr, entries};
+  return &map;
+}
+
+void CTarvonel6View::OnUsage() {
+  CUsageDlg usageDlg;
+  usageDlg.DoModal();
+}
+
+void CTarvonel6View::OnUpdateUsage(CCmdUI* pCmdUI) { pCmdUI->Enable(true); }
+
+void CTarvonel6View::OnUpdateFileOpen(CCmdUI* pCmdUI) { pCmdUI->Enable(true); }
 
 void CTarvonel6View::CreateDisplayFontOnce() {
   if (captureState.fontCreated != 0) return;

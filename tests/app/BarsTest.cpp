@@ -15,6 +15,7 @@
 #include <QEnterEvent>
 #include <QKeyEvent>
 #include <QLayout>
+#include <QMenuBar>
 #include <QToolButton>
 
 #include <memory>
@@ -81,7 +82,7 @@ TEST_F(BarsTest, EachBarHidesAndShowsAgainWhereItWasByItsCommand) {
     EXPECT_FALSE(bar->IsVisible());
     EXPECT_FALSE(toggle->isChecked());
     if (row.command == ID_VIEW_TOOLBAR && area == Qt::TopToolBarArea) {
-      EXPECT_EQ(ViewTop(), 0);
+      EXPECT_EQ(ViewTop(), frame_->menuBar()->height());  // right under the menu bar
     }
 
     toggle->trigger();
@@ -118,6 +119,14 @@ TEST_F(BarsTest, ButtonsShowTheirTooltipAndPutTheirPromptInTheMessagePane) {
     QApplication::sendEvent(button, &leave);
     EXPECT_EQ(statusBar_->GetPaneText(0), "Prêt");
   }
+}
+
+TEST_F(BarsTest, ALongMessageIsCutAtThePanesEdgeRatherThanWideningTheWindow) {
+  const QRect before = frame_->frameGeometry();
+  frame_->SetMessageText(std::string(400, 'W'));
+  for (int i = 0; i < 3; ++i) QCoreApplication::processEvents();  // the bars lay out again
+  EXPECT_EQ(frame_->frameGeometry().width(), before.width());
+  EXPECT_EQ(frame_->frameGeometry().height(), before.height());
 }
 
 TEST_F(BarsTest, LockPanesFollowTheKeysAfterAKeyOrAnActivation) {
