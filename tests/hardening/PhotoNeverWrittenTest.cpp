@@ -1,17 +1,26 @@
 // A photo is only ever read. Whatever a session does with it (open it, read
-// it, open it again, store the document, start a new one, close) the photo's
+// it, open it again, save, start a new document, quit) the photo's
 // bytes, size, times, permissions and inode stay as they were, and the kernel
 // saw every open of it closed without write access.
 
 #include "FileWatch.h"
 #include "RunProgram.h"
 #include "analysis/AnalyseCapture.h"
+#include "app/CTarvonel6App.h"
 #include "document/CTarvonel6Doc.h"
 #include "document/CaptureState.h"
 #include "framework/CArchive.h"
+#include "framework/CFrameWnd.h"
 #include "framework/OpenSequence.h"
+#include "resources/ResourceIds.h"
 #include "tests/framework/TestFiles.h"
 #include "tools/SamplePhoto.h"
+
+#include <QAction>
+#include <QCoreApplication>
+#include <QSettings>
+#include <QTest>
+#include <QWidget>
 
 #include <gtest/gtest.h>
 
@@ -98,6 +107,38 @@ void DocumentSession(const std::string& photo, FileWatch& watch) {
   EXPECT_TRUE(shown.messages.empty());
 }
 
+// The window, as the user drives it: started with the photo (opened, read and
+// painted), the photo opened again (nothing read), Ctrl+S, Ctrl+N, then the
+// quit command and the exit steps, which write the settings elsewhere.
+void WindowSession(const std::string& photo, FileWatch& watch) {
+  const TempFolder config;
+  ::setenv("XDG_CONFIG_HOME", config.Path().c_str(), 1);
+  QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope,
+                     QString::fromStdString(config.Path().string()));
+  captureState = {};
+  MessageCapture shown;
+  CTarvonel6App app;
+  app.SetCommandLine({photo});
+  ASSERT_TRUE(app.InitInstance());
+  CFrameWnd* frame = app.m_pMainWnd;
+  frame->activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(frame));
+  frame->GetViewWidget()->grab();
+  const int reads = watch.Events().reads;
+  EXPECT_GT(reads, 0);
+
+  EXPECT_NE(app.OpenDocumentFile(photo), nullptr);
+  EXPECT_EQ(watch.Events().reads, reads) << "opening the same path read it again";
+  QTest::keySequence(frame, QKeySequence("Ctrl+S"));
+  QTest::keySequence(frame, QKeySequence("Ctrl+N"));
+  EXPECT_EQ(frame->windowTitle().toStdString(), "sans nom - Tarvonel6");
+  frame->GetCommandAction(ID_APP_EXIT)->trigger();
+  QCoreApplication::processEvents();
+  EXPECT_FALSE(frame->isVisible());
+  app.ExitInstance();
+  EXPECT_TRUE(shown.messages.empty());
+}
+
 // The same document opened through a quoted symbolic link: the photo behind
 // it is read, the link followed, nothing written to either.
 void LinkSession(const std::string& photo, FileWatch&) {
@@ -126,6 +167,7 @@ TEST(PhotoNeverWritten, NoSessionChangesThePhotoOrOpensItForWriting) {
   };
   const Row rows[] = {
       {"open, read, open again, store, new document, open again, close", DocumentSession},
+      {"the window: start with it, open again, Ctrl+S, Ctrl+N, quit", WindowSession},
       {"opened through a quoted symbolic link", LinkSession},
       {"tarvonel6-cli as text, as JSON and as a picture", CliSession},
   };
