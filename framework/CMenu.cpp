@@ -86,6 +86,7 @@ bool LoadMenuBar(CFrameWnd& frame, unsigned resourceId) {
       }
       QAction* action = frame.GetCommandAction(item.command);
       action->setText(ToQString(item.text));
+      action->setIconVisibleInMenu(false);  // the toolbar's picture stays on the toolbar
       menu->addAction(action);
     }
   }

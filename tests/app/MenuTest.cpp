@@ -80,6 +80,7 @@ TEST_F(MenuTest, TheMenuBarHoldsExactlyTheTablesMenusAndItemsAllEnabled) {
         EXPECT_EQ(item->text().toStdString(), expected.item);
         EXPECT_EQ(item->data().toUInt(), expected.command);
         EXPECT_TRUE(item->isEnabled());
+        EXPECT_FALSE(item->isIconVisibleInMenu());  // text only, as the table says
       }
     }
     EXPECT_EQ(row, std::size(kMenuBar));
