@@ -6,7 +6,7 @@ set -euo pipefail
 packages=(
   build-essential cmake pkg-config
   libgtest-dev libbenchmark-dev
-  qt6-base-dev fonts-liberation2
+  qt6-base-dev qt6-translations-l10n fonts-liberation2
   xvfb xdotool x11-utils hyperfine libx11-dev time clang-14 libclang-rt-14-dev valgrind
 )
 
