@@ -21,6 +21,18 @@ QWidget* CreateStaticText(const DialogControl& control, QWidget* dialog) {
   return label;
 }
 
+// The templates were laid out for a bitmap font that no Linux desktop has;
+// with the faces that stand in for it a long text can need one line more than
+// its rectangle holds. The text then grows downwards rather than losing its
+// last words: position and width stay the template's.
+void GrowToFitText(QLabel& label) {
+  const QFontMetrics metrics = label.fontMetrics();
+  const QRect room(0, 0, label.width(), label.height());
+  const int needed = metrics.boundingRect(room, Qt::TextWordWrap, label.text()).height();
+  const int lines = needed / metrics.lineSpacing();
+  if (lines * metrics.lineSpacing() > label.height()) label.resize(label.width(), needed);
+}
+
 // A button without a tab stop still takes the focus when clicked. A button
 // with the focus is the one Enter presses, the default one otherwise.
 QWidget* CreatePushButton(const DialogControl& control, QWidget* dialog) {
@@ -57,6 +69,7 @@ QWidget* CreateDialogControl(const DialogControl& control, DialogBaseUnits units
       break;
   }
   widget->setGeometry(DialogRectToPixels(control.rect, units));
+  if (control.kind == ControlKind::StaticText) GrowToFitText(*static_cast<QLabel*>(widget));
   return widget;
 }
 

@@ -3,6 +3,7 @@
 #include "framework/QtText.h"
 
 #include <QFontMetrics>
+#include <QStringList>
 
 #include <cstdint>
 #include <cstdlib>
@@ -15,8 +16,18 @@ int MulDiv(int number, int numerator, int denominator) {
 }
 
 // Whole pixels, as the desktop the templates come from sizes its fonts: 8
-// points on a 96-dot screen are 11 pixels, not 10.67.
+// points on a 96-dot screen are 11 pixels, not 10.67. The templates' "MS Sans
+// Serif" is nowhere on a Linux desktop, and fontconfig's usual stand-in (DejaVu
+// Sans) is a seventh wider, enough to push the last words of a text out of its
+// fixed rectangle; an Arial-metric face keeps the templates' proportions.
 QFont DialogFont(std::string_view face, int points, int dotsPerInch) {
+  static const bool substituted = [] {
+    QFont::insertSubstitutions(QStringLiteral("MS Sans Serif"),
+                               QStringList{QStringLiteral("Microsoft Sans Serif"), QStringLiteral("Arial"),
+                                QStringLiteral("Liberation Sans")});
+    return true;
+  }();
+  (void)substituted;
   QFont font(ToQString(face));
   font.setStyleHint(QFont::SansSerif);
   font.setPixelSize(MulDiv(points, dotsPerInch, 72));
