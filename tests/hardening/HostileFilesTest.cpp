@@ -5,7 +5,7 @@
 // shown before exactly as it was.
 
 #include "RunProgram.h"
-#include "WriterProcess.h"
+#include "tests/framework/WriterProcess.h"
 #include "analysis/AnalyseCapture.h"
 #include "document/CTarvonel6Doc.h"
 #include "document/CaptureState.h"

@@ -1,5 +1,5 @@
 #pragma once
-// Other programs acting on a photo while Tarvonel6 opens it: each is a child
+// Other programs acting on a file while Tarvonel6 opens it: each is a child
 // process that starts in the constructor and is ended by the destructor.
 
 #include <string>
