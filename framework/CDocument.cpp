@@ -4,8 +4,6 @@
 #include "CFile.h"
 #include "MessageBox.h"
 
-#include <filesystem>
-
 // Starts an empty, unmodified document with no file.
 bool CDocument::OnNewDocument() {
   DeleteContents();
@@ -49,5 +47,5 @@ void CDocument::DeleteContents() {}
 // The title is the last component of the path: the file name the user picked.
 void CDocument::SetPathName(const std::string& fullPath) {
   pathName_ = fullPath;
-  title_ = std::filesystem::path(fullPath).filename().string();
+  title_ = fullPath.substr(fullPath.rfind('/') + 1);
 }

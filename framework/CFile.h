@@ -45,4 +45,5 @@ class CFile {
   int fd_ = -1;
   std::string path_;
   std::uint64_t length_ = 0;
+  bool pathIsResolved_ = false;  // path_ is already the full path, links and all
 };

@@ -60,7 +60,8 @@ class InFolder {
 };
 
 // photo.jpg (10 bytes), "été 2024.jpg", other.jpg, a file whose name ends in
-// a quote, links to photo.jpg, a sub-folder and an empty file.
+// a quote, links to photo.jpg, a sub-folder, a link to the folder itself and an
+// empty file.
 void MakePhotos(const TempFolder& folder) {
   WriteFile(folder / "photo.jpg", PatternBytes(10, 1));
   WriteFile(folder / "été 2024.jpg", PatternBytes(20, 2));
@@ -70,6 +71,7 @@ void MakePhotos(const TempFolder& folder) {
   std::filesystem::create_directory(folder / "sub");
   std::filesystem::create_symlink("photo.jpg", folder / "link.jpg");
   std::filesystem::create_symlink("link.jpg", folder / "link-to-link.jpg");
+  std::filesystem::create_directory_symlink(".", folder / "here");
 }
 
 TEST(OpenSequence, AnyWayOfNamingAFileLoadsThatFile) {
@@ -90,6 +92,17 @@ TEST(OpenSequence, AnyWayOfNamingAFileLoadsThatFile) {
        "cheese\""},
       {"symbolic link", [](const TempFolder& f) { return f / "link.jpg"; }, "photo.jpg"},
       {"link to a link", [](const TempFolder& f) { return f / "link-to-link.jpg"; }, "photo.jpg"},
+      {"absolute through a linked folder",
+       [](const TempFolder& f) { return f / "here/here/photo.jpg"; }, "photo.jpg"},
+      {"absolute with . and ..", [](const TempFolder& f) { return f / "sub/.././photo.jpg"; },
+       "photo.jpg"},
+      {"absolute with doubled slashes",
+       [](const TempFolder& f) {
+         std::string path = f / "";
+         path += "/photo.jpg";
+         return path;
+       },
+       "photo.jpg"},
   };
   TempFolder folder;
   MakePhotos(folder);
