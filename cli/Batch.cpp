@@ -1,7 +1,7 @@
 #include "Batch.h"
 
 #include "JsonReport.h"
-#include "PhotoLoader.h"
+#include "OrderedLoads.h"
 #include "Progress.h"
 #include "TextReport.h"
 
@@ -37,16 +37,14 @@ class TextPrinter {
 
 }  // namespace
 
-int RunBatch(const std::vector<std::string>& paths, bool json) {
+int RunBatch(const std::vector<std::string>& paths, bool json, unsigned jobs) {
   // Output goes out in large blocks, not line by line, unless it is a terminal.
   if (isatty(fileno(stdout)) == 0) std::setvbuf(stdout, nullptr, _IOFBF, 1 << 16);
 
-  PhotoLoader loader;
   TextPrinter text(paths.size() > 1);
   Progress progress(stderr, paths.size(), Progress::Wanted(paths.size()));
   int status = 0;
-  for (std::size_t k = 0; k < paths.size(); ++k) {
-    const FileOutcome outcome = loader.Load(paths[k]);
+  LoadInOrder(paths, jobs, [&](std::size_t k, const FileOutcome& outcome) {
     if (outcome.status == LoadStatus::Failed) {
       progress.Clear();
       std::fprintf(stderr, "tarvonel6-cli : %s\n", outcome.error.c_str());
@@ -55,7 +53,7 @@ int RunBatch(const std::vector<std::string>& paths, bool json) {
     if (json) Write(JsonReportLine(paths[k], outcome));
     else text.Print(paths[k], outcome);
     progress.Update(k + 1);
-  }
+  });
   progress.Clear();
   if (std::fflush(stdout) != 0) {
     std::fputs("tarvonel6-cli : écriture sur la sortie standard impossible\n", stderr);

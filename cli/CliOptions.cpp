@@ -1,17 +1,19 @@
 #include "CliOptions.h"
 
+#include <algorithm>
 #include <charconv>
+#include <thread>
 
 namespace {
 
 constexpr int kMaxSide = 16384;
 
-// Parses a whole positive number filling the whole of text.
-std::optional<int> ParseSide(std::string_view text) {
+// Parses a whole number from 1 to max filling the whole of text.
+std::optional<int> ParsePositive(std::string_view text, int max) {
   int value = 0;
   const char* end = text.data() + text.size();
   const auto [ptr, error] = std::from_chars(text.data(), end, value);
-  if (text.empty() || error != std::errc() || ptr != end || value < 1 || value > kMaxSide)
+  if (text.empty() || error != std::errc() || ptr != end || value < 1 || value > max)
     return std::nullopt;
   return value;
 }
@@ -47,6 +49,12 @@ class Parser {
       render_ = true;
       options_.renderOutput = *value;
       if (error_.empty() && value->empty()) error_ = "nom de fichier vide pour « --render »";
+    } else if (auto jobs = JobsValue(arg)) {
+      if (!error_.empty()) return;
+      const std::optional<int> count = ParsePositive(*jobs, kMaxJobs);
+      if (count) options_.jobs = static_cast<unsigned>(*count);
+      else error_ = "nombre de tâches non valide « " + *jobs + " » (attendu : de 1 à " +
+                     std::to_string(kMaxJobs) + ")";
     } else if (auto size = ValueOf(arg, "--size")) {
       if (!error_.empty()) return;
       options_.renderSize = ParseImageSize(*size);
@@ -70,6 +78,12 @@ class Parser {
     if (arg.size() > name.size() && arg.compare(0, name.size(), name) == 0 && arg[name.size()] == '=')
       return arg.substr(name.size() + 1);
     return std::nullopt;
+  }
+
+  // The value of -j N, -jN, --jobs N or --jobs=N when arg is that option.
+  std::optional<std::string> JobsValue(const std::string& arg) {
+    if (arg.size() > 2 && arg.starts_with("-j")) return arg.substr(2);
+    return ValueOf(arg, arg == "-j" ? "-j" : "--jobs");
   }
 
   // Rules that concern the command line as a whole.
@@ -107,11 +121,15 @@ ParsedCommandLine ParseCommandLine(const std::vector<std::string>& args) {
   return Parser(args).Run();
 }
 
+unsigned DefaultJobs() {
+  return std::clamp(std::thread::hardware_concurrency(), 1U, kMaxDefaultJobs);
+}
+
 std::optional<ImageSize> ParseImageSize(const std::string& text) {
   const auto x = text.find_first_of("xX");
   if (x == std::string::npos) return std::nullopt;
-  const auto width = ParseSide(std::string_view(text).substr(0, x));
-  const auto height = ParseSide(std::string_view(text).substr(x + 1));
+  const auto width = ParsePositive(std::string_view(text).substr(0, x), kMaxSide);
+  const auto height = ParsePositive(std::string_view(text).substr(x + 1), kMaxSide);
   if (!width || !height) return std::nullopt;
   return ImageSize{*width, *height};
 }

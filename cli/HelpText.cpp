@@ -1,5 +1,6 @@
 #include "HelpText.h"
 
+#include "CliOptions.h"
 #include "RenderMode.h"
 
 #ifndef TARVONEL6_VERSION
@@ -29,6 +30,9 @@ std::string HelpText() {
          "                      valide est remplacé par U+FFFD\n"
          "  -0, --null          lit les chemins sur l'entrée standard, séparés par des\n"
          "                      octets nuls (find ... -print0 | tarvonel6-cli -0)\n"
+         "  -j, --jobs N        lit N fichiers à la fois (par défaut un par processeur,\n"
+         "                      " + std::to_string(kMaxDefaultJobs) +
+         " au plus) ; les résultats gardent l'ordre de la liste\n"
          "      --render SORTIE.png\n"
          "                      dessine le rapport comme la fenêtre dans une image PNG\n"
          "      --size LxH      taille de cette image en pixels (par défaut " + defaultSize + ")\n"

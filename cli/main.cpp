@@ -46,5 +46,5 @@ int main(int argc, char** argv) {
     Print(stderr, "tarvonel6-cli : lecture de l'entrée standard impossible\n");
     return 1;
   }
-  return RunBatch(paths, options.json);
+  return RunBatch(paths, options.json, options.jobs != 0 ? options.jobs : DefaultJobs());
 }

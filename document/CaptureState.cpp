@@ -1,4 +1,4 @@
 #include "CaptureState.h"
 
-// Zero-initialised before anything runs, and lives for the whole process.
-CaptureState captureState;
+// Zero-initialised when its thread starts, and lives as long as the thread.
+thread_local CaptureState captureState;

@@ -1,6 +1,9 @@
 #pragma once
-// The process-wide state through which a loaded photo reaches the analysis and
-// the view. Static storage, zero at start-up, never allocated or freed.
+// The state through which a loaded photo reaches the analysis and the view.
+// Static storage, zero at start-up, never allocated or freed. There is one per
+// thread: the window loads and paints on its one thread, so for it this is the
+// program's only state; the command-line front end loads photos on several
+// threads at once, each into its own.
 
 #include "analysis/Capture.h"
 
@@ -18,4 +21,4 @@ struct CaptureState {
 };
 
 // Written only by the document's load routine (and fontCreated by the view).
-extern CaptureState captureState;
+extern thread_local CaptureState captureState;

@@ -5,9 +5,9 @@
 
 namespace {
 
-// The handler the front end installed; empty until it does.
+// The handler the front end installed on this thread; empty until it does.
 MessageHandler& CurrentHandler() {
-  static MessageHandler handler;
+  thread_local MessageHandler handler;
   return handler;
 }
 

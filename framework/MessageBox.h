@@ -11,8 +11,9 @@ enum class MessageIcon { Exclamation, Information };
 // Receives the message as UTF-8 text.
 using MessageHandler = std::function<void(std::string_view utf8Text, MessageIcon icon)>;
 
-// Installs handler and returns the one it replaces. With no handler installed,
-// messages go to standard error.
+// Installs handler for the calling thread and returns the one it replaces. With
+// no handler installed, messages go to standard error. Each thread has its own,
+// so that a thread that loads files in the background catches its own errors.
 MessageHandler SetMessageHandler(MessageHandler handler);
 
 void ShowMessage(std::string_view utf8Text, MessageIcon icon = MessageIcon::Exclamation);

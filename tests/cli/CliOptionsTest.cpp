@@ -13,11 +13,13 @@ struct Row {
   CliOptions expected;
 };
 
-CliOptions Analyse(std::vector<std::string> paths, bool json = false, bool stdin0 = false) {
+CliOptions Analyse(std::vector<std::string> paths, bool json = false, bool stdin0 = false,
+                   unsigned jobs = 0) {
   CliOptions o;
   o.paths = std::move(paths);
   o.json = json;
   o.pathsFromStdin = stdin0;
+  o.jobs = jobs;
   return o;
 }
 
@@ -46,6 +48,10 @@ const std::vector<Row>& Rows() {
       {"null-long", {"--null"}, "", Analyse({}, false, true)},
       {"dash-is-a-file", {"-"}, "", Analyse({"-"})},
       {"double-dash-ends-options", {"--", "--json", "-0"}, "", Analyse({"--json", "-0"})},
+      {"jobs-apart", {"-j", "3", "a.jpg"}, "", Analyse({"a.jpg"}, false, false, 3)},
+      {"jobs-attached", {"-j12", "-0"}, "", Analyse({}, false, true, 12)},
+      {"jobs-long", {"--jobs", "1", "a.jpg"}, "", Analyse({"a.jpg"}, false, false, 1)},
+      {"jobs-long-equals", {"--jobs=256", "a.jpg"}, "", Analyse({"a.jpg"}, false, false, 256)},
       {"help-wins", {"a.jpg", "--help"}, "", Action(CliAction::Help, {"a.jpg"})},
       {"short-help", {"-h"}, "", Action(CliAction::Help)},
       {"version", {"--version"}, "", Action(CliAction::Version)},
@@ -57,6 +63,13 @@ const std::vector<Row>& Rows() {
       {"nothing", {}, "aucun fichier indiqué", {}},
       {"unknown-option", {"--jsn", "a.jpg"}, "option inconnue « --jsn »", {}},
       {"unknown-short", {"-x"}, "option inconnue « -x »", {}},
+      {"jobs-zero", {"-j", "0", "a.jpg"},
+       "nombre de tâches non valide « 0 » (attendu : de 1 à 256)", {}},
+      {"jobs-too-many", {"--jobs=257", "a.jpg"},
+       "nombre de tâches non valide « 257 » (attendu : de 1 à 256)", {}},
+      {"jobs-not-a-number", {"-jx", "a.jpg"},
+       "nombre de tâches non valide « x » (attendu : de 1 à 256)", {}},
+      {"jobs-missing-value", {"a.jpg", "-j"}, "l'option « -j » attend un argument", {}},
       {"render-missing-value", {"--render"}, "l'option « --render » attend un argument", {}},
       {"render-empty-value", {"--render="}, "nom de fichier vide pour « --render »", {}},
       {"size-missing-value", {"--render", "o.png", "--size"},
@@ -84,6 +97,7 @@ TEST(CliOptions, EachCommandLine) {
     EXPECT_EQ(o.action, row.expected.action);
     EXPECT_EQ(o.json, row.expected.json);
     EXPECT_EQ(o.pathsFromStdin, row.expected.pathsFromStdin);
+    EXPECT_EQ(o.jobs, row.expected.jobs);
     EXPECT_EQ(o.paths, row.expected.paths);
     EXPECT_EQ(o.renderOutput, row.expected.renderOutput);
     EXPECT_EQ(o.renderSize, row.expected.renderSize);

@@ -190,6 +190,41 @@ TEST_F(CliProgram, BatchGoesOnPastAFailure) {
   EXPECT_EQ(run.exitCode, 1);
 }
 
+// A long batch prints the same lines in the same order on one thread as on
+// several, in both forms: reports on stdout, failures on stderr in list order.
+TEST_F(CliProgram, ThreadsChangeNothingOfWhatIsPrinted) {
+  std::string list;
+  std::string expectedErrors;
+  for (unsigned k = 0; k < 300; ++k) {
+    if (k % 9 == 4) {
+      const std::string missing = (folder_.Path() / ("absente-" + std::to_string(k))).string();
+      list += missing + '\0';
+      expectedErrors += "tarvonel6-cli : Impossible de trouver " + missing + ".\n";
+    } else {
+      const std::string name = "photo-" + std::to_string(k) + ".jpg";
+      list += Write(name, k % 13 == 6 ? "" : Photo({.shutterCount = 500 + 3 * k})) + '\0';
+    }
+  }
+  const std::vector<std::vector<std::string>> forms = {{"-0"}, {"-0", "--json"}};
+  for (const std::vector<std::string>& form : forms) {
+    SCOPED_TRACE(form.size() == 1 ? "text" : "json");
+    std::vector<std::string> oneThread = form;
+    oneThread.push_back("--jobs=1");
+    const CliRun one = RunCli(oneThread, list);
+    EXPECT_EQ(one.err, expectedErrors);
+    EXPECT_EQ(one.exitCode, 1);
+    for (const char* jobs : {"-j2", "-j5"}) {
+      SCOPED_TRACE(jobs);
+      std::vector<std::string> args = form;
+      args.push_back(jobs);
+      const CliRun several = RunCli(args, list);
+      EXPECT_EQ(several.out, one.out);
+      EXPECT_EQ(several.err, one.err);
+      EXPECT_EQ(several.exitCode, 1);
+    }
+  }
+}
+
 TEST_F(CliProgram, NulSeparatedPathsFromStdin) {
   const std::string sample = Write("d70.jpg", Photo({}));
   const std::string empty = Write("vide.jpg", "");
