@@ -21,4 +21,5 @@ struct CaptureState {
 };
 
 // Written only by the document's load routine (and fontCreated by the view).
-extern thread_local CaptureState captureState;
+// Constant-initialised, so a thread needs no set-up code to reach its own.
+extern thread_local constinit CaptureState captureState;
