@@ -7,8 +7,9 @@
 #include <string>
 #include <string_view>
 
-// While it lives, the framework's messages are caught instead of printed, so
-// that each file's error ends up in its own outcome.
+// While it lives, the framework's messages on the thread that made it are
+// caught instead of printed, so that each file's error ends up in its own
+// outcome. It loads into that thread's capture: one loader a thread.
 class PhotoLoader {
  public:
   PhotoLoader();
