@@ -1,6 +1,7 @@
 #include "CliOptions.h"
 
 #include <algorithm>
+#include <cctype>
 #include <charconv>
 #include <thread>
 
@@ -80,9 +81,12 @@ class Parser {
     return std::nullopt;
   }
 
-  // The value of -j N, -jN, --jobs N or --jobs=N when arg is that option.
+  // The value of -j N, -jN, --jobs N or --jobs=N when arg is that option. Only
+  // a digit may follow -j directly, so that a mistyped "-json" is reported as
+  // an unknown option.
   std::optional<std::string> JobsValue(const std::string& arg) {
-    if (arg.size() > 2 && arg.starts_with("-j")) return arg.substr(2);
+    if (arg.size() > 2 && arg.starts_with("-j") && std::isdigit(static_cast<unsigned char>(arg[2])))
+      return arg.substr(2);
     return ValueOf(arg, arg == "-j" ? "-j" : "--jobs");
   }
 

@@ -18,8 +18,8 @@ using Cause = CFileException::Cause;
 constexpr int kOpenFlags = O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY;
 
 // An absolute path with no empty, "." or ".." component, no trailing slash
-// and no NUL byte cutting it short: once the kernel has walked it without meeting a symbolic link, it is
-// the file's full path, letter for letter.
+// and no NUL byte cutting it short: once the kernel has walked it without
+// meeting a symbolic link, it is the file's full path, letter for letter.
 bool IsPlainAbsolute(std::string_view path) {
   if (path.size() < 2 || path.front() != '/' || path.back() == '/') return false;
   if (path.find('\0') != std::string_view::npos) return false;
